@@ -44,10 +44,12 @@ class ConsultationTable {
   // than three lines, gives an empty table. A malformed file (an incomplete
   // last consultation, a weight or wished value that is not an integer) is an
   // error naming the file and the line, and leaves the table as it was.
+  // The current consultation keeps its index while the table still has it.
   Result<std::vector<std::string>> LoadConsultations(const std::filesystem::path& file, int constructCount);
 
   // Writes the whole table, three lines per consultation, or one empty line
-  // for an empty table; atomically, through `fs`.
+  // for an empty table; atomically, through `fs`. A name the file cannot hold
+  // fails naming the file and the line, and nothing is written.
   Status SaveConsultations(const std::filesystem::path& file, FileSystem& fs = RealFileSystem()) const;
 
   // Finds the first consultation named `name` without regard to letter case,
@@ -55,12 +57,18 @@ class ConsultationTable {
   // becomes the current one. Returns its index. Saves nothing.
   int FindOrAddConsultation(std::string_view name);
 
+  // Ok when the file can hold `name` (see StorableName); the name box checks
+  // a typed name with it before FindOrAddConsultation.
+  static Status CheckConsultationName(std::string_view name);
+
   // On the current consultation (precondition: there is one, 0 <= k < columns).
   // choice 0, 1, 2 stores the weight 100, 50, 0.
   void SetWeight(int k, int choice);
   void SetWishedValue(int k, int v);
 
-  // Column operations on every consultation.
+  // Column operations on every consultation. InsertColumn adds a column at
+  // 0 <= k <= ColumnCount() with weight 0 and wished value 0; MoveColumn moves
+  // column `from` to `to`, the columns between shifting by one.
   void InsertColumn(int k);
   void MoveColumn(int from, int to);
 
