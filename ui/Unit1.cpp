@@ -14,6 +14,8 @@
 #include "Look.h"
 #include "NameListModel.h"
 #include "UserDialogs.h"
+#include "ZadejTab.h"
+#include "Zahaj.h"
 #include "model/BaseFiles.h"
 
 namespace kelo::ui {
@@ -111,7 +113,6 @@ void THlavni::BuildMenu() {
   // Items whose windows the program does not have yet stay disabled.
   for (QAction* item : {Implikace, Podoba->menuAction(), Konzultace, Doplnky->menuAction(), Napoveda, OAplikaci})
     item->setEnabled(false);
-  NovaBaze->setEnabled(false);
 }
 
 void THlavni::BuildStatusBar() {
@@ -176,7 +177,12 @@ bool THlavni::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void THlavni::OClick(int position) { (void)position; }
+void THlavni::OClick(int position) {
+  TZadejTab& rating = *forms_.ZadejTab;
+  rating.Tag = position;
+  rating.Panel3->setText(QString::fromStdString(base_.O.name(position)));
+  rating.ShowModal();
+}
 
 void THlavni::KClick(int position) { (void)position; }
 
@@ -241,7 +247,17 @@ void THlavni::OtevritClick() {
   ShowCounts();
 }
 
-void THlavni::NovaBazeClick() {}
+void THlavni::NovaBazeClick() {
+  if (!CloseBase()) return;
+  Tag = 1;
+  ShowLists(false, false);
+  SetCurrentFileName(QString());
+  // Modal, though the handler returns at once: a base opened meanwhile would
+  // otherwise receive the start sequence's objects.
+  forms_.Zahaj->setWindowModality(Qt::ApplicationModal);
+  forms_.Zahaj->show();
+  EnableBaseMenus();
+}
 
 void THlavni::ShowCounts() {
   StavovyObjects->setText(CountText("Počet objektů: ", base_.O.size()));
