@@ -95,7 +95,12 @@ Status SaveBase(const KnowledgeBase& base, const std::filesystem::path& gridFile
   for (int o = 0; o < base.O.size(); ++o) names.push_back(base.O.name(o));
   auto objects = EncodeTextLines(objectFile, names);
   if (!objects) return objects.status();
-  return WriteFilesAtomically({{gridFile, std::move(*grid)}, {objectFile, std::move(*objects)}}, fs);
+  // Moved in one by one: a braced list would copy the whole grid once more.
+  std::vector<FileContent> files;
+  files.reserve(2);
+  files.push_back({gridFile, std::move(*grid)});
+  files.push_back({objectFile, std::move(*objects)});
+  return WriteFilesAtomically(files, fs);
 }
 
 Result<ConstructLine> LoadConstructs(const std::filesystem::path& gridFile, std::size_t lineNumber,

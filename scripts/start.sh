@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts KELO in a working folder that holds the sample
 # knowledge base, so "Otevřít" finds it at once. The folder is kept between
-# runs: what you save there stays.
+# runs, so what you save there stays; set KELO_WORKDIR to use another one.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/setup.sh
-workdir="${KELO_WORKDIR:-$PWD/work}"
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+workdir="${KELO_WORKDIR:-$root/work}"
 mkdir -p "$workdir"
-for file in examples/*; do
+for file in "$root"/examples/*; do
   [ -e "$workdir/$(basename "$file")" ] || cp "$file" "$workdir/"
 done
 cd "$workdir"
-exec "$OLDPWD/build/ui/kelo"
+exec "$root/build/ui/kelo"

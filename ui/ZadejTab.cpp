@@ -32,7 +32,7 @@ TZadejTab::TZadejTab(Forms& forms, QWidget* parent) : QDialog(parent), forms_(fo
   Sesit = new QTabBar(this);
   Sesit->setUsesScrollButtons(true);
   Sesit->setExpanding(false);
-  Sesit->setStyleSheet(QStringLiteral("QTabBar::tab { width: 40px; }"));
+  Sesit->setStyleSheet(QStringLiteral("QTabBar::tab { width: 48px; }"));
   ApplyBoldText(Sesit, ConstructColor());
   Mira = new QSlider(Qt::Horizontal, this);
   Mira->setRange(-100, 100);
