@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TempFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,28 +14,11 @@ namespace kelo {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::WriteBytes;
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-class BaseFilesTest : public ::testing::Test {
+class BaseFilesTest : public testing::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kelo-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
   // Three objects, two constructs, distinct ratings.
   static KnowledgeBase SmallBase() {
     KnowledgeBase base;
@@ -44,8 +29,6 @@ class BaseFilesTest : public ::testing::Test {
     base.SetValue(-35, base.O.IndexOf("Praha"), base.K.IndexOf("čisté"));
     return base;
   }
-
-  fs::path dir;
 };
 
 TEST_F(BaseFilesTest, SaveWritesConstructLinesAndObjectNamesInListOrderWithCrLf) {

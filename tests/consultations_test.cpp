@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TempFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,31 +15,19 @@ namespace kelo {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 // The file as the program writes it, from readable text.
 void WriteCp1250(const fs::path& path, std::string_view utf8) { WriteBytes(path, *EncodeCp1250(utf8)); }
 
-class ConsultationsTest : public ::testing::Test {
+class ConsultationsTest : public testing::TempFolderTest {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kelo-kon-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    TempFolderTest::SetUp();
     file = dir / "auta.kon";
   }
-  void TearDown() override { fs::remove_all(dir); }
 
-  fs::path dir;
   fs::path file;
   ConsultationTable table;
 };

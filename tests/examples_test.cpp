@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "TempFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,30 +15,19 @@ namespace kelo {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 const fs::path kExamples = KELO_EXAMPLES;
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 // Works on a copy, so that nothing a test writes can touch the sample.
-class ExamplesTest : public ::testing::Test {
+class ExamplesTest : public testing::TempFolderTest {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kelo-examples-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    TempFolderTest::SetUp();
     for (const char* name : {"dovolena.tab", "dovolena.O", "dovolena.kon"})
       fs::copy_file(kExamples / name, dir / name);
   }
-  void TearDown() override { fs::remove_all(dir); }
-
-  fs::path dir;
 };
 
 TEST_F(ExamplesTest, OpensAsARealisticBase) {
