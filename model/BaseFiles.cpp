@@ -86,7 +86,7 @@ std::filesystem::path CompanionFileName(const std::filesystem::path& currentFile
 }
 
 Status SaveBase(const KnowledgeBase& base, const std::filesystem::path& gridFile, FileSystem& fs) {
-  if (gridFile.empty()) return Status::Error(CannotCreateMessage(gridFile, "báze ještě nemá jméno souboru"));
+  if (gridFile.empty()) return Status::Error(CannotCreateMessage(gridFile, "báze ještě nebyla uložena, uložte ji příkazem Soubor, Uložit"));
   auto grid = GridBytes(base, gridFile);
   if (!grid) return grid.status();
   const auto objectFile = CompanionFileName(gridFile, ".O");

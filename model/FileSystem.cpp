@@ -53,7 +53,8 @@ FileSystem& RealFileSystem() {
 }
 
 std::string CannotCreateMessage(const std::filesystem::path& target, std::string_view reason) {
-  std::string message = "Cannot create file " + target.string();
+  std::string message = "Cannot create file";
+  if (!target.empty()) message += " " + target.string();
   if (!reason.empty()) message += " (" + std::string(reason) + ")";
   return message;
 }

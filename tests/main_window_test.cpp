@@ -81,6 +81,17 @@ class MainWindowTest : public QObject {
     QVERIFY(dialogs_->questions.isEmpty());
   }
 
+  void opensTheSampleBase() {
+    for (const char* name : {"dovolena.tab", "dovolena.O", "dovolena.kon"})
+      QVERIFY(QFile::copy(QStringLiteral(KELO_EXAMPLES "/") + name, Path(name)));
+    OpenThroughMenu(Path("dovolena.tab"));
+    QVERIFY(dialogs_->errors.isEmpty());
+    QCOMPARE(hlavni_->StavovyObjects->text(), QStringLiteral("Počet objektů: 16"));
+    QCOMPARE(hlavni_->StavovyConstructs->text(), QStringLiteral("Počet konstruktů: 10"));
+    const QStringList objects = ListNames(hlavni_->O);
+    QVERIFY(objects.indexOf(QStringLiteral("Český Krumlov")) < objects.indexOf(QStringLiteral("Island")));
+  }
+
   void openOverAnOpenBaseAsksToSaveItFirst() {
     OpenThroughMenu(Path("zvirata.tab"));
     dialogs_->confirmAnswers << false;
