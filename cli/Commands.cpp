@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include <filesystem>
+#include <limits>
 #include <optional>
 
 #include "consultation/Consultations.h"
@@ -96,7 +97,7 @@ int Check(const fs::path& gridFile, std::ostream& out, std::ostream& err) {
   // The consultations file is checked even when the grid is not sound, with
   // one column per grid line, so that one run reports every problem.
   std::optional<int> constructCount;
-  if (auto status = LoadBase(gridFile, base); !status) {
+  if (auto status = LoadBase(gridFile, base, std::numeric_limits<std::size_t>::max()); !status) {
     problems.push_back(status.message());
     if (auto lines = ReadTextLines(gridFile)) constructCount = static_cast<int>(lines->size());
   } else {

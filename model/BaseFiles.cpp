@@ -9,14 +9,12 @@
 namespace kelo {
 namespace {
 
-// Beyond this many problems a report only counts the rest.
-constexpr std::size_t kMaxReportedProblems = 20;
-
 class ProblemList {
  public:
+  explicit ProblemList(std::size_t maxReported) : maxReported_(maxReported) {}
   void Add(std::string message) {
     ++count_;
-    if (messages_.size() < kMaxReportedProblems) messages_.push_back(std::move(message));
+    if (messages_.size() < maxReported_) messages_.push_back(std::move(message));
   }
   bool empty() const { return count_ == 0; }
   Status ToStatus() const {
@@ -31,6 +29,7 @@ class ProblemList {
   }
 
  private:
+  std::size_t maxReported_;
   std::vector<std::string> messages_;
   std::size_t count_ = 0;
 };
@@ -119,7 +118,7 @@ Result<ConstructLine> LoadConstructs(const std::filesystem::path& gridFile, std:
   return parsed;
 }
 
-Status LoadBase(const std::filesystem::path& gridFile, KnowledgeBase& into) {
+Status LoadBase(const std::filesystem::path& gridFile, KnowledgeBase& into, std::size_t maxReported) {
   const auto objectFile = CompanionFileName(gridFile, ".O");
   auto names = ReadTextLines(objectFile);
   if (!names) return names.status();
@@ -128,7 +127,7 @@ Status LoadBase(const std::filesystem::path& gridFile, KnowledgeBase& into) {
 
   const std::size_t n = names->size();
   const auto order = SortedOrderOf(*names);
-  ProblemList problems;
+  ProblemList problems(maxReported);
   KnowledgeBase base;
   for (std::size_t i = 0; i < gridLines->size(); ++i) {
     auto line = LoadConstructs(gridFile, i + 1, (*gridLines)[i], n);

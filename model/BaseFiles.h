@@ -40,7 +40,10 @@ Result<ConstructLine> LoadConstructs(const std::filesystem::path& gridFile, std:
 // Objects whose lines are out of sorted order take their sorted positions and
 // their columns move with them. Every problem found is reported, one per line
 // of the message, naming the file and the line; on failure `into` is left as
-// it was.
-Status LoadBase(const std::filesystem::path& gridFile, KnowledgeBase& into);
+// it was. Beyond `maxReported` problems the message only counts the rest, so
+// a message box stays readable.
+inline constexpr std::size_t kReportedProblemsForDisplay = 20;
+Status LoadBase(const std::filesystem::path& gridFile, KnowledgeBase& into,
+                std::size_t maxReported = kReportedProblemsForDisplay);
 
 }  // namespace kelo

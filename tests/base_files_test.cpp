@@ -2,6 +2,7 @@
 
 #include "TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -142,6 +143,20 @@ INSTANTIATE_TEST_SUITE_P(
         BadPair{"MissingObjectFile", "k\tnek\t1\r\n", nullptr, {"Cannot open file", "z.O"}},
         BadPair{"MissingGridFile", nullptr, "a\r\n", {"Cannot open file", "z.tab"}}),
     [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(BaseFilesTest, AMessageForTheWindowListsTwentyProblemsAndCountsTheRest) {
+  std::string grid;
+  for (int i = 0; i < 25; ++i) grid += "k" + std::to_string(i) + "\tne\tx\r\n";
+  WriteBytes(dir / "many.tab", grid);
+  WriteBytes(dir / "many.O", "a\r\n");
+  KnowledgeBase base;
+  const auto shown = LoadBase(dir / "many.tab", base);
+  EXPECT_EQ(std::count(shown.message().begin(), shown.message().end(), '\n'), 20);
+  EXPECT_NE(shown.message().find("celkem 25"), std::string::npos);
+  const auto all = LoadBase(dir / "many.tab", base, 1000);
+  EXPECT_EQ(std::count(all.message().begin(), all.message().end(), '\n'), 24);
+  EXPECT_NE(all.message().find("many.tab, řádek 25"), std::string::npos);
+}
 
 TEST_F(BaseFilesTest, CompanionNamesDropTheLastExtensionAndStayInTheGridFilesFolder) {
   EXPECT_EQ(CompanionFileName("/data/auta.tab", ".O"), fs::path("/data/auta.O"));
