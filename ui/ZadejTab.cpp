@@ -17,6 +17,16 @@
 #include "UserDialogs.h"
 
 namespace kelo::ui {
+namespace {
+
+// Why the dialog cannot open, in the user's terms: a base without constructs
+// and a caller's stale object index are different troubles.
+QString NotRatableText(const KnowledgeBase& base) {
+  return base.K.empty() ? QStringLiteral("Báze nemá žádný konstrukt, na kterém by šlo objekt hodnotit.")
+                        : QStringLiteral("Objekt k hodnocení v bázi není.");
+}
+
+}  // namespace
 
 TZadejTab::TZadejTab(Forms& forms, QWidget* parent) : QDialog(parent), forms_(forms) {
   setObjectName(QStringLiteral("ZadejTab"));
@@ -78,7 +88,7 @@ bool TZadejTab::CanRate() {
 
 void TZadejTab::ShowModal() {
   if (!CanRate()) {
-    forms_.dialogs->Notice(forms_.Hlavni, QStringLiteral("Báze nemá žádný konstrukt, na kterém by šlo objekt hodnotit."));
+    forms_.dialogs->Notice(forms_.Hlavni, NotRatableText(forms_.Hlavni->Base()));
     return;
   }
   setModal(true);
@@ -87,7 +97,7 @@ void TZadejTab::ShowModal() {
 
 void TZadejTab::ShowModeless() {
   if (!CanRate()) {
-    forms_.dialogs->Notice(forms_.Hlavni, QStringLiteral("Báze nemá žádný konstrukt, na kterém by šlo objekt hodnotit."));
+    forms_.dialogs->Notice(forms_.Hlavni, NotRatableText(forms_.Hlavni->Base()));
     return;
   }
   setModal(false);
