@@ -86,20 +86,20 @@ bool TZadejTab::CanRate() {
   return !base.K.empty() && Tag >= 0 && Tag < base.O.size();
 }
 
+bool TZadejTab::RefuseIfNotRatable() {
+  if (CanRate()) return false;
+  forms_.dialogs->Notice(forms_.Hlavni, NotRatableText(forms_.Hlavni->Base()));
+  return true;
+}
+
 void TZadejTab::ShowModal() {
-  if (!CanRate()) {
-    forms_.dialogs->Notice(forms_.Hlavni, NotRatableText(forms_.Hlavni->Base()));
-    return;
-  }
+  if (RefuseIfNotRatable()) return;
   setModal(true);
   exec();
 }
 
 void TZadejTab::ShowModeless() {
-  if (!CanRate()) {
-    forms_.dialogs->Notice(forms_.Hlavni, NotRatableText(forms_.Hlavni->Base()));
-    return;
-  }
+  if (RefuseIfNotRatable()) return;
   setModal(false);
   show();
   raise();

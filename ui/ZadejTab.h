@@ -46,6 +46,8 @@ class TZadejTab final : public QDialog {
 
  private:
   bool CanRate();
+  // Tells the user why there is nothing to rate; true when so.
+  bool RefuseIfNotRatable();
   void FormActivate();
   void SesitChange();
   void MiraChange();
