@@ -17,10 +17,8 @@
 #include <deque>
 #include <functional>
 
-#include "Forms.h"
 #include "Nkon.h"
-#include "ScriptedDialogs.h"
-#include "Unit1.h"
+#include "WindowFixture.h"
 #include "ZadejTab.h"
 #include "Zahaj.h"
 
@@ -137,33 +135,14 @@ const QString kNoConstruct = QStringLiteral("Báze nemá žádný konstrukt, na 
 
 }  // namespace
 
-class ElicitationDialogsTest : public QObject {
+class ElicitationDialogsTest : public QObject, private WindowFixture {
   Q_OBJECT
 
  private:
-  QByteArray Bytes(const QString& file) {
-    QFile f(Path(file));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
   void Write(const QString& file, const QByteArray& bytes) {
     QFile f(Path(file));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-  }
-  QStringList ListNames(QListView* view) {
-    QStringList names;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-      names << view->model()->index(row, 0).data().toString();
-    return names;
-  }
-  QString Path(const QString& name) { return dir_->filePath(name); }
-  void CopyIn(const QString& from, const QStringList& names) {
-    for (const QString& name : names) QVERIFY(QFile::copy(from + u'/' + name, Path(name)));
-  }
-  void OpenThroughMenu(const QString& file) {
-    dialogs_->openAnswers << Path(file);
-    hlavni_->Otevrit->trigger();
-    QVERIFY(dialogs_->errors.isEmpty());
   }
   void ClickObject(int row) {
     QListView* view = hlavni_->O;
@@ -175,28 +154,12 @@ class ElicitationDialogsTest : public QObject {
   }
   QStringList Status() { return {hlavni_->StavovyObjects->text(), hlavni_->StavovyConstructs->text()}; }
 
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<ScriptedDialogs> dialogs_;
-  std::unique_ptr<Forms> forms_;
-  std::unique_ptr<THlavni> hlavni_;
-
  private slots:
   void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    CopyIn(QStringLiteral(KELO_TEST_DATA), {"zvirata.tab", "zvirata.O"});
-    QDir::setCurrent(dir_->path());
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    forms_ = std::make_unique<Forms>();
-    hlavni_ = CreateForms(*forms_, *dialogs_);
-    hlavni_->show();
+    CreateWindows(QStringLiteral(KELO_TEST_DATA), {"zvirata.tab", "zvirata.O"});
     QVERIFY(QTest::qWaitForWindowActive(hlavni_.get()));
   }
-
-  void cleanup() {
-    QVERIFY2(dialogs_->unanswered.isEmpty(), qPrintable(dialogs_->unanswered.join(", ")));
-    hlavni_.reset();
-    dir_.reset();
-  }
+  void cleanup() { DestroyWindows(); }
 
   // --- Starting a base -----------------------------------------------------
 
@@ -364,7 +327,7 @@ class ElicitationDialogsTest : public QObject {
   }
 
   void stornoLeavesTheBaseEmptyAndTheListsHidden() {
-    OpenThroughMenu("zvirata.tab");
+    QVERIFY(OpenThroughMenu("zvirata.tab").isEmpty());
     dialogs_->confirmAnswers << false;
     hlavni_->NovaBaze->trigger();
     QCOMPARE(dialogs_->questions, QStringList{"Uložit bázi znalostí?"});
@@ -398,7 +361,7 @@ class ElicitationDialogsTest : public QObject {
   void sliderStoresTheNegatedPosition() {
     QFETCH(QList<Qt::Key>, keys);
     QFETCH(QString, shown);
-    OpenThroughMenu("zvirata.tab");
+    QVERIFY(OpenThroughMenu("zvirata.tab").isEmpty());
     const QByteArray grid = Bytes("zvirata.tab");
     TZadejTab* rating = forms_->ZadejTab;
     ModalScript script;
@@ -432,7 +395,7 @@ class ElicitationDialogsTest : public QObject {
   void ratingOpensOnTheNamingDialogsTab() {
     QFETCH(int, novyTag);
     QFETCH(int, tab);
-    OpenThroughMenu("zvirata.tab");
+    QVERIFY(OpenThroughMenu("zvirata.tab").isEmpty());
     forms_->Novy->Tag = novyTag;
     TZadejTab* rating = forms_->ZadejTab;
     const QList<QStringList> shown = {{"domácí", "divoké", "100"}, {"chlupaté", "lysé", "100"}, {"létá", "neletí", "-100"}};
@@ -466,7 +429,7 @@ class ElicitationDialogsTest : public QObject {
     QFETCH(QString, shown);
     // The file holds 150 for České Budějovice on velké.
     CopyIn(QStringLiteral(KELO_TEST_DATA "/cli"), {"mimo_rozsah.tab", "mimo_rozsah.O"});
-    OpenThroughMenu("mimo_rozsah.tab");
+    QVERIFY(OpenThroughMenu("mimo_rozsah.tab").isEmpty());
     QCOMPARE(hlavni_->Base().ObjectValue(1, 1), 150);
     hlavni_->Base().SetValue(stored, 1, 1);
     forms_->Novy->Tag = 1;
@@ -497,7 +460,7 @@ class ElicitationDialogsTest : public QObject {
     QFETCH(int, object);
     QFETCH(QString, notice);
     if (withConstructs)
-      OpenThroughMenu("zvirata.tab");
+      QVERIFY(OpenThroughMenu("zvirata.tab").isEmpty());
     else
       QVERIFY(hlavni_->Base().AddNewObject("Brno").ok());
     TZadejTab* rating = forms_->ZadejTab;
@@ -537,7 +500,7 @@ class ElicitationDialogsTest : public QObject {
     QFETCH(int, position);
     QFETCH(QByteArray, grid);
     QFETCH(QByteArray, objects);
-    OpenThroughMenu("zvirata.tab");
+    QVERIFY(OpenThroughMenu("zvirata.tab").isEmpty());
     TNovy* novy = forms_->Novy;
     hlavni_->Tag = 2;
     ModalScript script;
@@ -564,7 +527,7 @@ class ElicitationDialogsTest : public QObject {
 
   void newConstructIsSavedAndGivesEveryConsultationAColumn() {
     CopyIn(QStringLiteral(KELO_EXAMPLES), {"dovolena.tab", "dovolena.O", "dovolena.kon"});
-    OpenThroughMenu("dovolena.tab");
+    QVERIFY(OpenThroughMenu("dovolena.tab").isEmpty());
     const QByteArray grid = Bytes("dovolena.tab"), objects = Bytes("dovolena.O");
     TNovy* novy = forms_->Novy;
     hlavni_->Tag = 3;
@@ -608,7 +571,7 @@ class ElicitationDialogsTest : public QObject {
 
   void renamedConstructMovesWithItsRatingsAndConsultationColumns() {
     CopyIn(QStringLiteral(KELO_EXAMPLES), {"dovolena.tab", "dovolena.O", "dovolena.kon"});
-    OpenThroughMenu("dovolena.tab");
+    QVERIFY(OpenThroughMenu("dovolena.tab").isEmpty());
     const QByteArray grid = Bytes("dovolena.tab");
     const KnowledgeBase& base = hlavni_->Base();
     QList<int> ratings;
@@ -669,7 +632,7 @@ class ElicitationDialogsTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, notice);
     Write("zvirata.kon", "test\r\n100\t0\t50\r\n80\t0\t-20\r\n");
-    OpenThroughMenu("zvirata.tab");
+    QVERIFY(OpenThroughMenu("zvirata.tab").isEmpty());
     // An unsaved change, so that any save would show in the files.
     hlavni_->Base().SetValue(-5, 0, 0);
     const QStringList files = {"zvirata.tab", "zvirata.O", "zvirata.kon"};

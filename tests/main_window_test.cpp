@@ -7,54 +7,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Forms.h"
-#include "ScriptedDialogs.h"
-#include "Unit1.h"
+#include "WindowFixture.h"
 
 namespace kelo::ui {
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, private WindowFixture {
   Q_OBJECT
 
- private:
-  QByteArray Bytes(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-  QStringList ListNames(QListView* view) {
-    QStringList names;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-      names << view->model()->index(row, 0).data().toString();
-    return names;
-  }
-  QString Path(const QString& name) { return dir_->filePath(name); }
-  void OpenThroughMenu(const QString& file) {
-    dialogs_->openAnswers << file;
-    hlavni_->Otevrit->trigger();
-  }
-
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<ScriptedDialogs> dialogs_;
-  std::unique_ptr<Forms> forms_;
-  std::unique_ptr<THlavni> hlavni_;
-
  private slots:
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    for (const char* name : {"zvirata.tab", "zvirata.O", "vadna.tab", "vadna.O"})
-      QVERIFY(QFile::copy(QStringLiteral(KELO_TEST_DATA "/") + name, Path(name)));
-    QDir::setCurrent(dir_->path());
-    dialogs_ = std::make_unique<ScriptedDialogs>();
-    forms_ = std::make_unique<Forms>();
-    hlavni_ = CreateForms(*forms_, *dialogs_);
-    hlavni_->show();
-  }
-
-  void cleanup() {
-    QVERIFY2(dialogs_->unanswered.isEmpty(), qPrintable(dialogs_->unanswered.join(", ")));
-    hlavni_.reset();
-    dir_.reset();
-  }
+  void init() { CreateWindows(QStringLiteral(KELO_TEST_DATA), {"zvirata.tab", "zvirata.O", "vadna.tab", "vadna.O"}); }
+  void cleanup() { DestroyWindows(); }
 
   void startsWithHiddenListsAndEmptyStatus() {
     QVERIFY(!hlavni_->O->isVisible());
@@ -66,7 +28,7 @@ class MainWindowTest : public QObject {
   }
 
   void openShowsBothListsInCzechOrderWithTheirCounts() {
-    OpenThroughMenu(Path("zvirata.tab"));
+    OpenThroughMenu("zvirata.tab");
     QCOMPARE(dialogs_->openRequests.size(), 1);
     QCOMPARE(dialogs_->openRequests[0].title, QStringLiteral("Vyberte uložený soubor"));
     QCOMPARE(dialogs_->openRequests[0].directory, QDir::currentPath());
@@ -82,10 +44,8 @@ class MainWindowTest : public QObject {
   }
 
   void opensTheSampleBase() {
-    for (const char* name : {"dovolena.tab", "dovolena.O", "dovolena.kon"})
-      QVERIFY(QFile::copy(QStringLiteral(KELO_EXAMPLES "/") + name, Path(name)));
-    OpenThroughMenu(Path("dovolena.tab"));
-    QVERIFY(dialogs_->errors.isEmpty());
+    CopyIn(QStringLiteral(KELO_EXAMPLES), {"dovolena.tab", "dovolena.O", "dovolena.kon"});
+    QVERIFY(OpenThroughMenu("dovolena.tab").isEmpty());
     QCOMPARE(hlavni_->StavovyObjects->text(), QStringLiteral("Počet objektů: 16"));
     QCOMPARE(hlavni_->StavovyConstructs->text(), QStringLiteral("Počet konstruktů: 10"));
     const QStringList objects = ListNames(hlavni_->O);
@@ -93,15 +53,15 @@ class MainWindowTest : public QObject {
   }
 
   void openOverAnOpenBaseAsksToSaveItFirst() {
-    OpenThroughMenu(Path("zvirata.tab"));
+    OpenThroughMenu("zvirata.tab");
     dialogs_->confirmAnswers << false;
-    OpenThroughMenu(Path("zvirata.tab"));
+    OpenThroughMenu("zvirata.tab");
     QCOMPARE(dialogs_->questions, QStringList{"Uložit bázi znalostí?"});
     QCOMPARE(hlavni_->Base().O.size(), 5);
   }
 
   void cancelledOpenLeavesAnEmptyBaseWithNoFileName() {
-    OpenThroughMenu(Path("zvirata.tab"));
+    OpenThroughMenu("zvirata.tab");
     dialogs_->confirmAnswers << false;
     dialogs_->openAnswers << std::nullopt;
     hlavni_->Otevrit->trigger();
@@ -111,8 +71,8 @@ class MainWindowTest : public QObject {
   }
 
   void badFileIsReportedWithFileAndLineAndNothingIsHalfLoaded() {
-    const QByteArray before = Bytes(Path("vadna.tab"));
-    OpenThroughMenu(Path("vadna.tab"));
+    const QByteArray before = Bytes("vadna.tab");
+    OpenThroughMenu("vadna.tab");
     QCOMPARE(dialogs_->errors.size(), 1);
     QVERIFY2(dialogs_->errors[0].contains(QStringLiteral("vadna.tab, řádek 2")), qPrintable(dialogs_->errors[0]));
     QVERIFY(dialogs_->errors[0].contains(QStringLiteral("'x' is not a valid integer value")));
@@ -120,12 +80,12 @@ class MainWindowTest : public QObject {
     QVERIFY(hlavni_->Base().empty());
     QCOMPARE(hlavni_->CurrentFileName(), QString());
     QVERIFY(!hlavni_->Ulozit->isEnabled());
-    QCOMPARE(Bytes(Path("vadna.tab")), before);
+    QCOMPARE(Bytes("vadna.tab"), before);
   }
 
   void savingOverTheOpenFileAsksAndNoWritesNothing() {
-    OpenThroughMenu(Path("zvirata.tab"));
-    const QByteArray before = Bytes(Path("zvirata.tab"));
+    OpenThroughMenu("zvirata.tab");
+    const QByteArray before = Bytes("zvirata.tab");
     hlavni_->Base().SetValue(-5, 0, 0);
     dialogs_->saveAnswers << Path("zvirata.tab");
     dialogs_->confirmAnswers << false;
@@ -133,27 +93,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialogs_->questions, QStringList{"Přepsat bázi znalostí?"});
     QCOMPARE(dialogs_->saveRequests[0].title, QStringLiteral("Vyberte soubor nebo vpište nový."));
     QCOMPARE(dialogs_->saveRequests[0].fileName, Path("zvirata.tab"));
-    QCOMPARE(Bytes(Path("zvirata.tab")), before);
+    QCOMPARE(Bytes("zvirata.tab"), before);
 
     dialogs_->saveAnswers << Path("zvirata.tab");
     dialogs_->confirmAnswers << true;
     hlavni_->Ulozit->trigger();
-    QVERIFY(Bytes(Path("zvirata.tab")).startsWith("dom\xe1""c\xed\tdivok\xe9\t-5\t70"));
+    QVERIFY(Bytes("zvirata.tab").startsWith("dom\xe1""c\xed\tdivok\xe9\t-5\t70"));
   }
 
   void openAndSaveUnchangedKeepsEveryByte() {
-    OpenThroughMenu(Path("zvirata.tab"));
-    const QByteArray grid = Bytes(Path("zvirata.tab")), objects = Bytes(Path("zvirata.O"));
+    OpenThroughMenu("zvirata.tab");
+    const QByteArray grid = Bytes("zvirata.tab"), objects = Bytes("zvirata.O");
     dialogs_->saveAnswers << Path("kopie");
     hlavni_->Ulozit->trigger();
     QVERIFY(dialogs_->questions.isEmpty());
-    QCOMPARE(Bytes(Path("kopie.tab")), grid);
-    QCOMPARE(Bytes(Path("kopie.O")), objects);
+    QCOMPARE(Bytes("kopie.tab"), grid);
+    QCOMPARE(Bytes("kopie.O"), objects);
     QCOMPARE(hlavni_->CurrentFileName(), Path("kopie.tab"));
   }
 
   void aFailedSaveIsShownAndKeepsTheBase() {
-    OpenThroughMenu(Path("zvirata.tab"));
+    OpenThroughMenu("zvirata.tab");
     QFile blocker(Path("soubor"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -173,14 +133,14 @@ class MainWindowTest : public QObject {
     QVERIFY(dialogs_->questions.isEmpty());
 
     hlavni_->show();
-    OpenThroughMenu(Path("zvirata.tab"));
-    const QByteArray before = Bytes(Path("zvirata.tab"));
+    OpenThroughMenu("zvirata.tab");
+    const QByteArray before = Bytes("zvirata.tab");
     hlavni_->Base().SetValue(-5, 0, 0);
     dialogs_->confirmAnswers << false;
     hlavni_->Konec->trigger();
     QCOMPARE(dialogs_->questions, QStringList{"Uložit bázi znalostí?"});
     QVERIFY(!hlavni_->isVisible());
-    QCOMPARE(Bytes(Path("zvirata.tab")), before);
+    QCOMPARE(Bytes("zvirata.tab"), before);
   }
 
   void listsKeepThreeEqualGaps_data() {
