@@ -324,6 +324,11 @@ class ElicitationDialogsTest : public QObject, private WindowFixture {
     QCOMPARE(ListNames(hlavni_->O), (QStringList{"kočka", "kůň", "Pes", "slepice"}));
     QCOMPARE(dialogs_->notices.size(), explained ? 1 : 0);
     if (explained) QVERIFY2(dialogs_->notices[0].contains(QStringLiteral("日")), qPrintable(dialogs_->notices[0]));
+    // Storno drops the objects this start had already taken.
+    QTest::mouseClick(zahaj->CancelBtn, Qt::LeftButton);
+    QVERIFY(!zahaj->isVisible());
+    QVERIFY(hlavni_->Base().empty());
+    QCOMPARE(hlavni_->O->model()->rowCount(), 0);
   }
 
   void stornoLeavesTheBaseEmptyAndTheListsHidden() {

@@ -66,6 +66,13 @@ void TZahaj::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void TZahaj::reject() {
+  THlavni& hlavni = *forms_.Hlavni;
+  hlavni.Base().Clear();
+  hlavni.RefreshLists();
+  QDialog::reject();
+}
+
 void TZahaj::Hotovo() {
   KnowledgeBase& base = forms_.Hlavni->Base();
   std::array<std::string, 5> texts;

@@ -30,6 +30,11 @@ class TZahaj final : public QDialog {
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
+ public:
+  // Storno or Esc: the base is left empty, as it was when the dialog opened,
+  // even after an OK that took some of the names.
+  void reject() override;
+
  private:
   void Hotovo();
   void RunStartSequence();
