@@ -122,9 +122,9 @@ Status ConsultationTable::SaveConsultations(const std::filesystem::path& file, F
 }
 
 int ConsultationTable::FindOrAddConsultation(std::string_view name) {
-  const std::string key = MakeNameKeys(name).matchKey;
+  const std::string key = MatchKey(name);
   const auto found = std::find_if(consultations_.begin(), consultations_.end(),
-                                  [&](const Consultation& c) { return MakeNameKeys(c.Name).matchKey == key; });
+                                  [&](const Consultation& c) { return MatchKey(c.Name) == key; });
   if (found != consultations_.end()) {
     current_ = static_cast<int>(found - consultations_.begin());
   } else {

@@ -33,17 +33,30 @@ std::string SortKeyOf(const icu::Collator& collator, const icu::UnicodeString& t
   return std::string(reinterpret_cast<const char*>(buffer.data()), length);
 }
 
+// Secondary strength tells accents apart but not letter case; tertiary adds
+// case as the tie-break.
+const icu::Collator& CaseBlind() {
+  static const auto collator = OpenCollator(icu::Collator::SECONDARY);
+  return *collator;
+}
+
+const icu::Collator& CaseAware() {
+  static const auto collator = OpenCollator(icu::Collator::TERTIARY);
+  return *collator;
+}
+
+icu::UnicodeString FromUtf8(std::string_view utf8) {
+  return icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+}
+
 }  // namespace
 
 NameKeys MakeNameKeys(std::string_view utf8Name) {
-  // Secondary strength tells accents apart but not letter case; tertiary adds
-  // case as the tie-break.
-  static const auto caseBlind = OpenCollator(icu::Collator::SECONDARY);
-  static const auto caseAware = OpenCollator(icu::Collator::TERTIARY);
-  const auto text = icu::UnicodeString::fromUTF8(
-      icu::StringPiece(utf8Name.data(), static_cast<int32_t>(utf8Name.size())));
-  return NameKeys{SortKeyOf(*caseAware, text), SortKeyOf(*caseBlind, text)};
+  const auto text = FromUtf8(utf8Name);
+  return NameKeys{SortKeyOf(CaseAware(), text), SortKeyOf(CaseBlind(), text)};
 }
+
+std::string MatchKey(std::string_view utf8Name) { return SortKeyOf(CaseBlind(), FromUtf8(utf8Name)); }
 
 int CompareNames(const NameKeys& a, std::string_view aName, const NameKeys& b,
                  std::string_view bName) {
@@ -55,7 +68,7 @@ int CompareNames(const NameKeys& a, std::string_view aName, const NameKeys& b,
 }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return MakeNameKeys(a).matchKey == MakeNameKeys(b).matchKey;
+  return MatchKey(a) == MatchKey(b);
 }
 
 }  // namespace kelo

@@ -17,6 +17,8 @@ struct NameKeys {
 };
 
 NameKeys MakeNameKeys(std::string_view utf8Name);
+// NameKeys::matchKey alone, for lookups that need no order.
+std::string MatchKey(std::string_view utf8Name);
 
 // Negative, zero or positive like strcmp, in the order described above.
 int CompareNames(const NameKeys& a, std::string_view aName, const NameKeys& b,

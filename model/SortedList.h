@@ -27,12 +27,12 @@ class SortedList {
   // The first position whose name equals `name` without regard to letter
   // case, or -1.
   int IndexOf(std::string_view name) const {
-    const NameKeys keys = MakeNameKeys(name);
-    const auto it = std::lower_bound(items_.begin(), items_.end(), keys.matchKey,
+    const std::string key = MatchKey(name);
+    const auto it = std::lower_bound(items_.begin(), items_.end(), key,
                                      [](const Item& item, const std::string& key) {
                                        return item.keys.matchKey < key;
                                      });
-    if (it == items_.end() || it->keys.matchKey != keys.matchKey) return -1;
+    if (it == items_.end() || it->keys.matchKey != key) return -1;
     return static_cast<int>(it - items_.begin());
   }
 
