@@ -53,12 +53,12 @@ THlavni::THlavni(Forms& forms, QWidget* parent) : QMainWindow(parent), forms_(fo
   image2->setObjectName(QStringLiteral("Image2"));
   image2->move(8, 8);
   image2->lower();
-  auto* image3 = EmblemLabel(central, 80);
-  image3->setObjectName(QStringLiteral("Image3"));
-  image3->lower();
-  auto* image1 = EmblemLabel(central, 120);
-  image1->setObjectName(QStringLiteral("Image1"));
-  image1->lower();
+  Image3 = EmblemLabel(central, 80);
+  Image3->setObjectName(QStringLiteral("Image3"));
+  Image3->lower();
+  Image1 = EmblemLabel(central, 120);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->lower();
 }
 
 void THlavni::BuildLists() {
@@ -143,10 +143,9 @@ void THlavni::FormResize() {
   const auto [oLeft, kLeft] = ListLefts(width, O->width());
   O->move(oLeft, O->y());
   K->move(kLeft, K->y());
-  if (auto* image3 = centralWidget()->findChild<QLabel*>(QStringLiteral("Image3")))
-    image3->move(width - image3->width() - 8, 8);
-  if (auto* image1 = centralWidget()->findChild<QLabel*>(QStringLiteral("Image1")))
-    image1->move(8, centralWidget()->height() - image1->height() - 8);
+  // The corner pictures follow the right and bottom edges.
+  Image3->move(width - Image3->width() - 8, 8);
+  Image1->move(8, centralWidget()->height() - Image1->height() - 8);
 }
 
 std::pair<int, int> THlavni::ListLefts(int clientWidth, int listWidth) {

@@ -97,6 +97,8 @@ class THlavni final : public QMainWindow {
   Forms& forms_;
   KnowledgeBase base_;
   QString currentFileName_;
+  QLabel* Image1 = nullptr;
+  QLabel* Image3 = nullptr;
   NameListModel* objectModel_ = nullptr;
   NameListModel* constructModel_ = nullptr;
 };
